@@ -1,0 +1,18 @@
+# Regenerates every picture and compares it byte for byte with the committed one.
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${TOOL} ${OUT} RESULT_VARIABLE made)
+if(NOT made EQUAL 0)
+  message(FATAL_ERROR "make_images failed: ${made}")
+endif()
+file(GLOB_RECURSE pictures RELATIVE ${OUT} ${OUT}/*)
+list(LENGTH pictures count)
+if(count LESS 7)
+  message(FATAL_ERROR "make_images wrote only ${count} files")
+endif()
+foreach(picture IN LISTS pictures)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${picture} ${REFERENCE}/${picture}
+                  RESULT_VARIABLE differs)
+  if(NOT differs EQUAL 0)
+    message(FATAL_ERROR "${picture} differs from the committed resources/${picture}")
+  endif()
+endforeach()
