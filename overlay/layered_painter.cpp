@@ -42,7 +42,8 @@ bool LayeredPainter::PaintPng(HWND window, std::string_view image, int alpha) co
   runtime::unique_window_dc windowDc(window);
   runtime::unique_hglobal block = CopyToGlobalMemory(image);
   runtime::unique_stream stream;
-  CreateStreamOnHGlobal(block.get(), FALSE, stream.put());
+  // Without a block the call would allocate one of its own that nothing frees.
+  if (block) CreateStreamOnHGlobal(block.get(), FALSE, stream.put());
 
   runtime::unique_gp_image decoded;
   Gdiplus::REAL imageWidth = 0;

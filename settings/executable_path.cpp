@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "settings/last_backslash.h"
-
 namespace {
 
 std::string ExecutablePath() {
@@ -20,16 +18,19 @@ std::string ExecutablePath() {
   }
 }
 
-bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
 }  // namespace
+
+SplitText SplitAtLastAnsiBackslash(std::string_view text) {
+  return SplitAtLastBackslash(text,
+                              [](unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; });
+}
 
 std::string RunDirectory() {
   const std::string path = ExecutablePath();
-  return std::string(SplitAtLastBackslash(path, IsAnsiLeadByte).before);
+  return std::string(SplitAtLastAnsiBackslash(path).before);
 }
 
 std::string ExecutableName() {
   const std::string path = ExecutablePath();
-  return std::string(SplitAtLastBackslash(path, IsAnsiLeadByte).after);
+  return std::string(SplitAtLastAnsiBackslash(path).after);
 }

@@ -5,16 +5,20 @@
 #include "app/constants.h"
 #include "runtime/handles.h"
 #include "settings/executable_path.h"
-#include "settings/last_backslash.h"
 #include "settings/run_value_data.h"
 #include "settings/settings_window.h"
 
 namespace {
 
-bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+// The Run key's path and our value's name, split from the one text that holds both.
+struct RunValueName {
+  std::string keyPath;
+  std::string valueName;
+};
 
-SplitText RunKeyAndValueName() {
-  return SplitAtLastBackslash(constants::kRunValuePath, IsAnsiLeadByte);
+RunValueName SplitRunValuePath() {
+  const SplitText split = SplitAtLastAnsiBackslash(constants::kRunValuePath);
+  return {std::string(split.before), std::string(split.after)};
 }
 
 }  // namespace
@@ -27,9 +31,7 @@ void OnStartAtLogonChanged() {
 }
 
 bool WriteRunValue(const std::string& data) {
-  const SplitText run = RunKeyAndValueName();
-  const std::string keyPath(run.before);
-  const std::string valueName(run.after);
+  const auto [keyPath, valueName] = SplitRunValuePath();
   runtime::unique_hkey key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_WRITE, key.put()) !=
           ERROR_SUCCESS &&
@@ -42,9 +44,7 @@ bool WriteRunValue(const std::string& data) {
 }
 
 bool DeleteRunValue() {
-  const SplitText run = RunKeyAndValueName();
-  const std::string keyPath(run.before);
-  const std::string valueName(run.after);
+  const auto [keyPath, valueName] = SplitRunValuePath();
   runtime::unique_hkey key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_WRITE, key.put()) ==
           ERROR_SUCCESS &&
